@@ -1,0 +1,10 @@
+#include "platform/posix/posix_os.h"
+
+namespace vcom::platform {
+
+Os& defaultOs() {
+    static PosixOs instance;
+    return instance;
+}
+
+}  // namespace vcom::platform
