@@ -3,6 +3,7 @@
 // the library (trade, log, exports, tests) that are not the manager itself.
 
 #include "VantorelCom/VantorelComManager.h"
+#include "manager/message_header.h"
 
 namespace VantorelCom {
 
@@ -26,5 +27,21 @@ struct ManagerInternals {
     static std::int32_t& instancesCount() { return VantorelComManager::mnInstancesCount; }
     static std::u16string& instanceId() { return VantorelComManager::msInstanceId; }
 };
+
+}  // namespace VantorelCom
+
+namespace VantorelCom {
+
+// The header values of a manager at this moment (looks up the local
+// address, which it caches). The views live as long as the manager.
+inline vcom::MessageHeader messageHeaderOf(VantorelComManager& m, const std::u16string& ipAddress) {
+    vcom::MessageHeader h;
+    h.apiKey = m.msKXAPIKey;
+    h.source = ManagerInternals::source(m);
+    h.sourceVersion = ManagerInternals::sourceVersion(m);
+    h.vantorelVersion = ManagerInternals::vantorelVersion(m);
+    h.ipAddress = ipAddress;
+    return h;
+}
 
 }  // namespace VantorelCom
