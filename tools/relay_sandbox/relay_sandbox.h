@@ -20,11 +20,13 @@ struct ScriptedReply {
     int status = 200;
     std::string body = R"({"OK":true,"ErrorDescription":""})";
     bool neverAnswer = false;  // hold the request open until the client gives up
+    std::string location;      // sent as the Location header when not empty
 
     static ScriptedReply accepted(const std::string& description = "");
     static ScriptedReply refused(const std::string& description = "");
     static ScriptedReply httpStatus(int status);
     static ScriptedReply noAnswer();
+    static ScriptedReply redirect(int status, const std::string& location);
 };
 
 struct SandboxOptions {
