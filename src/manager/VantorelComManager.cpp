@@ -51,6 +51,21 @@ std::u16string upperHex(const std::vector<std::uint8_t>& bytes) {
     return out;
 }
 
+// The UTF-8, UTF-16 and UTF-32 marks (UTF-32 LE begins like UTF-16 LE).
+bool startsWithByteOrderMark(std::string_view bytes) {
+    using namespace std::string_view_literals;
+    return bytes.starts_with("\xEF\xBB\xBF"sv) || bytes.starts_with("\xFF\xFE"sv) ||
+           bytes.starts_with("\xFE\xFF"sv) || bytes.starts_with("\0\0\xFE\xFF"sv);
+}
+
+// The new file content. A file without a mark is updated as bytes, so its
+// other lines survive even where they are not valid UTF-8.
+std::string updatedConfigFile(std::string_view bytes, std::u16string_view key, bool doNotShowDialog) {
+    if (!startsWithByteOrderMark(bytes)) return vcom::config::updateUtf8(bytes, key, doNotShowDialog);
+    return vcom::text::toUtf8(
+        vcom::config::update(vcom::text::decodeWithByteOrderMark(bytes), key, doNotShowDialog));
+}
+
 }  // namespace
 
 VantorelComManager::VantorelComManager(std::int32_t source, bool createInstanceId)
@@ -132,9 +147,7 @@ void VantorelComManager::setLiteComDataToIniFile() {
     // A file that cannot be read is left alone rather than overwritten.
     const std::optional<std::string> bytes = os.readFile(msIniFile);
     if (!bytes) return;
-    const std::u16string text = vcom::config::update(vcom::text::decodeWithByteOrderMark(*bytes), msKXAPIKey,
-                                                     mbDoNotShowDialogInitialization);
-    os.replaceFile(msIniFile, vcom::text::toUtf8(text));
+    os.replaceFile(msIniFile, updatedConfigFile(*bytes, msKXAPIKey, mbDoNotShowDialogInitialization));
 }
 
 std::u16string VantorelComManager::localIPAddress() {

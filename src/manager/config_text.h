@@ -26,4 +26,8 @@ ConfigEntries parse(std::u16string_view text);
 // other line stays as it was. parse(update(t, k, f)) gives back {k, f}.
 std::u16string update(std::u16string_view text, std::u16string_view key, bool doNotShowDialog);
 
+// The same on UTF-8 bytes without a byte-order mark; the other lines stay
+// byte for byte even where they are not valid UTF-8.
+std::string updateUtf8(std::string_view bytes, std::u16string_view key, bool doNotShowDialog);
+
 }  // namespace vcom::config

@@ -9,6 +9,7 @@ namespace {
 
 using vcom::config::parse;
 using vcom::config::update;
+using vcom::config::updateUtf8;
 
 // UTF-8 in, so that failures print readably.
 std::u16string u(const char* text) { return vcom::text::fromUtf8(text); }
@@ -86,6 +87,19 @@ TEST(ConfigText, WriterReplacesEntryLinesAndKeepsTheRest) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(update(u(c.before), u"K1", true), u(c.after));
     }
+}
+
+TEST(ConfigText, ByteWriterMatchesTheTextWriter) {
+    for (const auto& c : kWriteCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(updateUtf8(c.before, u"K\u00e9", false), vcom::text::toUtf8(update(u(c.before), u"K\u00e9", false)));
+    }
+}
+
+TEST(ConfigText, ByteWriterKeepsLinesThatAreNotUtf8) {
+    const std::string before = "# caf\xE9\r\nKXAPIKey: old\xFF\r\n\xC3";
+    EXPECT_EQ(updateUtf8(before, u"new", true),
+              "# caf\xE9\r\nKXAPIKey: new\r\n\xC3\r\nDoNotShowDialogInitialization: yes\r\n");
 }
 
 TEST(ConfigText, ReadAfterWriteGivesBackWhatWasWritten) {
