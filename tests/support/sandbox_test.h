@@ -10,6 +10,7 @@
 #include <string>
 
 #include "relay_sandbox.h"
+#include "support/scoped_env.h"
 
 namespace vcom::testing {
 
@@ -40,13 +41,19 @@ protected:
     // Starts the sandbox over HTTPS instead (with a test certificate the
     // library is told to trust); call at the start of a test.
     void useHttps();
+    // The CA that signed the HTTPS sandbox's certificate (after useHttps).
+    static std::filesystem::path testCaBundle();
 
     sandbox::RelaySandbox& sandbox() { return *mSandbox; }
     const std::filesystem::path& appData() const { return mAppData->path(); }
 
 private:
+    void pointLibraryAt(const sandbox::RelaySandbox& sandbox);
+
     std::unique_ptr<TempAppData> mAppData;
     std::unique_ptr<sandbox::RelaySandbox> mSandbox;
+    std::unique_ptr<ScopedEnv> mServiceUrl;
+    std::unique_ptr<ScopedEnv> mCaBundle;
 };
 
 }  // namespace vcom::testing
