@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/posix/strftime_pattern.h"
 #include "text/date_time_format.h"
 #include "text/utf.h"
 
@@ -55,44 +54,6 @@ TEST(DateTimePattern, DayPeriodNamesOfTheLocale) {
     const vcom::text::DayPeriodNames names{u"vorm.", u""};
     EXPECT_EQ(formatDateTimePattern(kMorning, u"h tt|t", names), u"5 vorm.|v");
     EXPECT_EQ(formatDateTimePattern(kEvening, u"h tt|t", names), u"9 |");
-}
-
-struct StrftimeCase {
-    const char16_t* format;
-    const char16_t* twelveHour;
-    const char16_t* pattern;
-};
-
-TEST(StrftimePattern, TranslatesLocaleFormats) {
-    const StrftimeCase cases[] = {
-        {u"%m/%d/%Y", u"", u"MM/dd/yyyy"},
-        {u"%m/%d/%y", u"", u"MM/dd/yy"},
-        {u"%d.%m.%Y", u"", u"dd.MM.yyyy"},
-        {u"%Y年%m月%d日", u"", u"yyyy年MM月dd日"},
-        {u"%e/%-m/%Y", u"", u"d/M/yyyy"},
-        {u"%D", u"", u"MM/dd/yy"},
-        {u"%H:%M:%S", u"", u"HH:mm:ss"},
-        {u"%T", u"", u"HH:mm:ss"},
-        {u"%r", u"%I:%M:%S %p", u"hh:mm:ss tt"},
-        {u"%r", u"%r", u"hh:mm:ss tt"},
-        {u"%r", u"", u"hh:mm:ss tt"},
-        {u"%l:%M %p", u"", u"h:mm tt"},
-        {u"%OH.%EY", u"", u"HH.yyyy"},
-        {u"%H h %M min", u"", u"HH \\h mm \\min"},
-        {u"%A %d 'x' \\ %% %Z", u"", u" dd \\'x\\' \\\\ % "},
-        {u"%H%", u"", u"HH"},
-    };
-    for (const StrftimeCase& c : cases) {
-        EXPECT_EQ(vcom::text::toUtf8(vcom::platform::patternFromStrftime(c.format, c.twelveHour)),
-                  vcom::text::toUtf8(c.pattern))
-            << vcom::text::toUtf8(c.format);
-    }
-}
-
-TEST(StrftimePattern, TranslatedLiteralsSurviveFormatting) {
-    // A locale's literal letters must come out as letters, not as fields.
-    const std::u16string pattern = vcom::platform::patternFromStrftime(u"%H h %M 'min' \"s\"");
-    EXPECT_EQ(formatDateTimePattern(kMorning, pattern), u"05 h 06 'min' \"s\"");
 }
 
 }  // namespace
