@@ -18,14 +18,14 @@ using std::chrono::seconds;
 
 constexpr std::string_view kEasternZoneName = "America/New_York";
 
-std::int64_t standardOffset(const date::sys_info& info) {
-    return info.offset.count() - std::chrono::duration_cast<seconds>(info.save).count();
-}
-
+// Read from the system's zone files, `save` only flags daylight-saving time
+// (one minute), so the standard offset is the offset of the side without it.
 std::int64_t offsetOf(const date::local_info& info) {
     if (info.result == date::local_info::unique) return info.first.offset.count();
     // Skipped or repeated wall-clock time: the offset of standard time.
-    return standardOffset(info.second);
+    if (info.first.save == std::chrono::minutes{0}) return info.first.offset.count();
+    if (info.second.save == std::chrono::minutes{0}) return info.second.offset.count();
+    return info.second.offset.count();
 }
 
 class TzDatabaseZone final : public TimeZone {
