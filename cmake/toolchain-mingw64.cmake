@@ -23,3 +23,10 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw64-wine.sh)
+
+# GoogleTest and nlohmann/json come from the build machine's sources and
+# headers through the find modules in this folder.
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw64-modules)
+# Listing the tests runs the program under Wine: do it when ctest runs,
+# in the Wine prefix of that run, not at build time.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)

@@ -24,7 +24,13 @@
 
 #ifdef _WIN32
 #include <wchar.h>
+#if defined(__cplusplus) && defined(VL_WCHAR_AS_CHAR16)
+/* For C++ code that keeps UTF-16 as char16_t (the library's own tests):
+ * the same 16-bit units, so the same functions. */
+typedef char16_t VL_WCHAR;
+#else
 typedef wchar_t VL_WCHAR;
+#endif
 #define VL_EXPORT
 #else
 #ifdef __cplusplus

@@ -15,7 +15,11 @@ namespace vcom::testing {
 
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kAppDataVariable = "VANTOREL_APPDATA_DIR";  // the Windows layer's test override
+#else
 constexpr const char* kAppDataVariable = "XDG_CONFIG_HOME";
+#endif
 constexpr const char* kCaBundleVariable = "VANTOREL_CA_BUNDLE";
 
 std::filesystem::path freshTempFolder() {
@@ -46,7 +50,7 @@ TempAppData::TempAppData() : mPath(freshTempFolder()) {
         mPrevious = previous;
         mHadPrevious = true;
     }
-    ::setenv(kAppDataVariable, mPath.c_str(), 1);
+    ::setenv(kAppDataVariable, mPath.string().c_str(), 1);
 }
 
 TempAppData::~TempAppData() {

@@ -45,7 +45,8 @@ const char16_t* knownWinHttpText(DWORD code) {
     }
 }
 
-std::u16string lastErrorText(const char16_t* step) {
+// "POST <url> failed while <step>: <system text> (<code>)".
+std::u16string lastErrorText(const std::string& url, const char16_t* step) {
     const DWORD code = GetLastError();
     std::u16string text;
     // WinHTTP's own codes (12000..12999) live in its module's message table.
@@ -56,7 +57,7 @@ std::u16string lastErrorText(const char16_t* step) {
     } else {
         text = win::errorText(code);
     }
-    return std::u16string(step) + u": " + text;
+    return u"POST " + std::u16string(url.begin(), url.end()) + u" failed while " + step + u": " + text;
 }
 
 int milliseconds(std::chrono::milliseconds value) {
@@ -113,24 +114,24 @@ HttpResponse WindowsOs::httpPost(const HttpRequest& request) {
     HttpResponse response;
     Target target;
     if (!crack(request.url, target)) {
-        response.error = lastErrorText(u"Invalid URL");
+        response.error = lastErrorText(request.url, u"reading the URL");
         return response;
     }
     HINTERNET session = mHttp->handle();
     if (!session) {
-        response.error = lastErrorText(u"WinHttpOpen failed");
+        response.error = lastErrorText(request.url, u"opening the HTTP session");
         return response;
     }
     InternetHandle connection(WinHttpConnect(session, target.host.c_str(), target.port, 0));
     if (!connection) {
-        response.error = lastErrorText(u"WinHttpConnect failed");
+        response.error = lastErrorText(request.url, u"connecting");
         return response;
     }
     InternetHandle call(WinHttpOpenRequest(connection.get(), L"POST", target.pathAndQuery.c_str(), nullptr,
                                            WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                            target.secure ? WINHTTP_FLAG_SECURE : 0));
     if (!call) {
-        response.error = lastErrorText(u"WinHttpOpenRequest failed");
+        response.error = lastErrorText(request.url, u"opening the request");
         return response;
     }
     const int connectMs = milliseconds(request.connectTimeout);
@@ -148,18 +149,18 @@ HttpResponse WindowsOs::httpPost(const HttpRequest& request) {
     const DWORD bodyLength = static_cast<DWORD>(request.body.size());
     if (!WinHttpSendRequest(call.get(), wideHeader.c_str(), static_cast<DWORD>(wideHeader.size()),
                             const_cast<char*>(request.body.data()), bodyLength, bodyLength, 0)) {
-        response.error = lastErrorText(u"Sending the request failed");
+        response.error = lastErrorText(request.url, u"sending the request");
         return response;
     }
     if (!WinHttpReceiveResponse(call.get(), nullptr)) {
-        response.error = lastErrorText(u"Receiving the reply failed");
+        response.error = lastErrorText(request.url, u"waiting for the reply");
         return response;
     }
     DWORD status = 0;
     DWORD statusSize = sizeof status;
     if (!WinHttpQueryHeaders(call.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                              WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusSize, WINHTTP_NO_HEADER_INDEX)) {
-        response.error = lastErrorText(u"Reading the reply status failed");
+        response.error = lastErrorText(request.url, u"reading the reply status");
         return response;
     }
     response.status = static_cast<long>(status);
@@ -170,7 +171,7 @@ HttpResponse WindowsOs::httpPost(const HttpRequest& request) {
     for (;;) {
         DWORD read = 0;
         if (!WinHttpReadData(call.get(), buffer, sizeof buffer, &read)) {
-            response.error = lastErrorText(u"Reading the reply failed");
+            response.error = lastErrorText(request.url, u"reading the reply");
             response.body.clear();
             return response;
         }
