@@ -137,6 +137,11 @@ HttpResponse WindowsOs::httpPost(const HttpRequest& request) {
     const int connectMs = milliseconds(request.connectTimeout);
     WinHttpSetTimeouts(call.get(), connectMs, connectMs, milliseconds(request.sendTimeout),
                        milliseconds(request.receiveTimeout));
+    // The wait for the reply's headers has a bound of its own; without it
+    // a service that never answers would hold the post far longer.
+    DWORD headerWait = static_cast<DWORD>(milliseconds(request.receiveTimeout));
+    if (headerWait > 0)
+        WinHttpSetOption(call.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headerWait, sizeof headerWait);
     DWORD never = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
     WinHttpSetOption(call.get(), WINHTTP_OPTION_REDIRECT_POLICY, &never, sizeof never);
 

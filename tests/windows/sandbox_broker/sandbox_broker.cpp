@@ -102,12 +102,14 @@ private:
         } else if (verb == "clear") {
             sandbox->clearReceived();
         } else {
-            // Stopping waits for held requests to end: do it outside the lock.
+            // Stopping waits until idle keep-alive connections (which the
+            // client's pooled session holds) time out: answer at once and
+            // stop in the background.
             {
                 std::lock_guard lock(mMutex);
                 mSandboxes.erase(std::stoi(q.matches[1].str()));
             }
-            sandbox->stop();
+            std::thread([sandbox] { sandbox->stop(); }).detach();
         }
         reply(r, nlohmann::json::object());
     }
