@@ -17,7 +17,7 @@ cmake -S "$root/tests/windows/sandbox_broker" -B "$native_dir" -DCMAKE_BUILD_TYP
 cmake --build "$native_dir" -j "$jobs" --target vantorel-sandbox-broker
 
 echo "== Windows cross-build (build/windows)"
-cmake --preset windows -S "$root" -DVANTOREL_SANDBOX_BROKER="$native_dir/vantorel-sandbox-broker" > /dev/null
+cmake --preset windows -S "$root" -DVANTOREL_SANDBOX_BROKER="$native_dir/vantorel-sandbox-broker" ${VANTOREL_WINDOWS_CMAKE_ARGS:-} > /dev/null
 cmake --build --preset windows -j "$jobs"
 
 echo "== fresh Wine prefix"
@@ -28,9 +28,16 @@ cleanup() {
     rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-"$wine" wineboot -i > /dev/null 2>&1
-# One wine server for the whole run, rather than one per test program.
+# wineboot may report a missing 32-bit helper on a 64-bit-only Wine; the
+# prefix is usable when its registry exists.
+"$wine" wineboot -i > /dev/null 2>&1 || true
+"$wineserver" -w  # the registry reaches the disk when the server ends
+[ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create a Wine prefix in $WINEPREFIX" >&2; exit 1; }
+# One wine server for the whole run, rather than one per test program,
+# and Wine's background services started now: started by the first test
+# program they would hold ctest's output pipe open.
 "$wineserver" -p
+"$wine" wineboot > /dev/null 2>&1 < /dev/null || true
 
 echo "== ctest under Wine"
 cd "$root"

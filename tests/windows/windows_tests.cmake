@@ -8,6 +8,16 @@ set(VANTOREL_SANDBOX_BROKER "${PROJECT_SOURCE_DIR}/build/windows-native-sandbox/
 set(VANTOREL_SANDBOX_BROKER_PORT_FILE ${CMAKE_CURRENT_BINARY_DIR}/sandbox-broker.port)
 set(VANTOREL_WINDOWS_SCRIPTS ${CMAKE_CURRENT_LIST_DIR})
 
+# Sources that probe the process through POSIX calls (sysconf, /proc) do
+# not build for Windows.
+# VANTOREL_WINDOWS_SKIP_TEST_SOURCES leaves further ones out, by path
+# below tests/ (for a local run while a test is being ported).
+set(VANTOREL_WINDOWS_SKIP_TEST_SOURCES "" CACHE STRING "Test sources (below tests/) not built for Windows")
+foreach(source integration/reliability_memory_test.cpp ${VANTOREL_WINDOWS_SKIP_TEST_SOURCES})
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/${source}
+                              TARGET_DIRECTORY vantorel_tests PROPERTIES HEADER_FILE_ONLY ON)
+endforeach()
+
 # The test sources use setenv and unsetenv, and pass UTF-16 as char16_t
 # (host_day.c below calls the exports with wchar_t, as hosts do).
 target_sources(vantorel_tests PRIVATE ${VANTOREL_WINDOWS_SCRIPTS}/posix_environment.cpp)
@@ -30,9 +40,11 @@ set(VANTOREL_PLATFORM_TEST_PROPERTIES
 # is made with the openssl program and trusted through VANTOREL_CA_BUNDLE,
 # which only the Linux build reads; WinHTTP trusts the system store alone)
 # and the tz-database zones of the Linux layer (TZ, TZDIR).
-set(VANTOREL_WINDOWS_EXCLUDED_TESTS "ServerLinkTest.Https*:ServerLinkTest.UntrustedCertificate*:PosixTimeZone.*")
+set(VANTOREL_WINDOWS_EXCLUDED_TESTS
+    "ServerLinkTest.Https*:ServerLinkTest.UntrustedCertificate*:ReliabilityFaults.Certificate*:PosixTimeZone.*")
 message(STATUS "Windows build: not run here (POSIX/OpenSSL-only): ${VANTOREL_WINDOWS_EXCLUDED_TESTS}")
-set(VANTOREL_PLATFORM_TEST_DISCOVERY TEST_FILTER "-${VANTOREL_WINDOWS_EXCLUDED_TESTS}")
+# Listing starts the program under Wine, slow on a loaded machine.
+set(VANTOREL_PLATFORM_TEST_DISCOVERY DISCOVERY_TIMEOUT 180 TEST_FILTER "-${VANTOREL_WINDOWS_EXCLUDED_TESTS}")
 
 # The DLL's tables, read on the build machine.
 add_test(NAME windows_dll_exports

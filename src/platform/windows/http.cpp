@@ -1,6 +1,8 @@
 // One POST with WinHTTP. Certificates are checked against the Windows
 // trust store; the Linux build's VANTOREL_CA_BUNDLE opt-in has no effect
 // here. Redirects are never followed: a 3xx reply is the final reply.
+#include <winsock2.h>
+
 #include <algorithm>
 #include <climits>
 #include <string>
@@ -29,16 +31,19 @@ private:
     HINTERNET mHandle;
 };
 
-// Texts of the common WinHTTP failures, for systems whose winhttp module
-// carries no message table.
-const char16_t* knownWinHttpText(DWORD code) {
+// Texts of the common transport failures, for systems whose modules carry
+// no message for them (Wine reports some socket errors as they are).
+const char16_t* knownFailureText(DWORD code) {
     switch (code) {
-        case ERROR_WINHTTP_TIMEOUT: return u"The operation timed out";
+        case ERROR_WINHTTP_TIMEOUT:
+        case WSAETIMEDOUT: return u"The operation timed out";
         case ERROR_WINHTTP_INVALID_URL: return u"The URL is invalid";
         case ERROR_WINHTTP_UNRECOGNIZED_SCHEME: return u"The URL does not use a recognized protocol";
         case ERROR_WINHTTP_NAME_NOT_RESOLVED: return u"The server name or address could not be resolved";
-        case ERROR_WINHTTP_CANNOT_CONNECT: return u"A connection with the server could not be established";
-        case ERROR_WINHTTP_CONNECTION_ERROR: return u"The connection with the server was reset or terminated";
+        case ERROR_WINHTTP_CANNOT_CONNECT:
+        case WSAECONNREFUSED: return u"A connection with the server could not be established";
+        case ERROR_WINHTTP_CONNECTION_ERROR:
+        case WSAECONNRESET: return u"The connection with the server was reset or terminated";
         case ERROR_WINHTTP_INVALID_SERVER_RESPONSE: return u"The server returned an invalid or unrecognized response";
         case ERROR_WINHTTP_SECURE_FAILURE: return u"A security error occurred in the secure channel";
         default: return nullptr;
@@ -48,15 +53,11 @@ const char16_t* knownWinHttpText(DWORD code) {
 // "POST <url> failed while <step>: <system text> (<code>)".
 std::u16string lastErrorText(const std::string& url, const char16_t* step) {
     const DWORD code = GetLastError();
-    std::u16string text;
     // WinHTTP's own codes (12000..12999) live in its module's message table.
-    if (code >= WINHTTP_ERROR_BASE && code <= WINHTTP_ERROR_LAST) {
-        text = win::errorText(code, GetModuleHandleW(L"winhttp.dll"));
-        const char16_t* known = knownWinHttpText(code);
-        if (known && text.rfind(u"error ", 0) == 0) text = known + (u" (" + text.substr(6) + u")");
-    } else {
-        text = win::errorText(code);
-    }
+    const bool winHttpCode = code >= WINHTTP_ERROR_BASE && code <= WINHTTP_ERROR_LAST;
+    std::u16string text = win::errorText(code, winHttpCode ? GetModuleHandleW(L"winhttp.dll") : nullptr);
+    const char16_t* known = knownFailureText(code);
+    if (known && text.rfind(u"error ", 0) == 0) text = known + (u" (" + text.substr(6) + u")");
     return u"POST " + std::u16string(url.begin(), url.end()) + u" failed while " + step + u": " + text;
 }
 
