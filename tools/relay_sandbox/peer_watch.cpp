@@ -15,23 +15,40 @@ int portOf(const sockaddr_storage& address) {
     return -1;
 }
 
+int highestDescriptor() {
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < 65536) return static_cast<int>(limit.rlim_cur);
+    return 1024;
+}
+
+// The remote port of `fd` when it is a socket connected from `localPort`,
+// else -1.
+int remotePortOn(int fd, int localPort) {
+    sockaddr_storage local{};
+    socklen_t length = sizeof local;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length) != 0) return -1;
+    if (portOf(local) != localPort) return -1;
+    sockaddr_storage remote{};
+    length = sizeof remote;
+    if (getpeername(fd, reinterpret_cast<sockaddr*>(&remote), &length) != 0) return -1;
+    return portOf(remote);
+}
+
 }  // namespace
 
 int findConnectedSocket(int localPort, int remotePort) {
-    rlimit limit{};
-    int highest = 1024;
-    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < 65536) highest = static_cast<int>(limit.rlim_cur);
+    const int highest = highestDescriptor();
     for (int fd = 3; fd < highest; ++fd) {
-        sockaddr_storage local{};
-        socklen_t length = sizeof local;
-        if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length) != 0) continue;
-        if (portOf(local) != localPort) continue;
-        sockaddr_storage remote{};
-        length = sizeof remote;
-        if (getpeername(fd, reinterpret_cast<sockaddr*>(&remote), &length) != 0) continue;
-        if (portOf(remote) == remotePort) return fd;
+        if (remotePortOn(fd, localPort) == remotePort) return fd;
     }
     return -1;
+}
+
+void shutDownConnectionsOn(int localPort) {
+    const int highest = highestDescriptor();
+    for (int fd = 3; fd < highest; ++fd) {
+        if (remotePortOn(fd, localPort) > 0) ::shutdown(fd, SHUT_RDWR);
+    }
 }
 
 bool peerHasClosed(int socket) {

@@ -87,6 +87,7 @@ struct RelaySandbox::Impl {
     std::thread listener;
     int port = 0;
     std::atomic<std::size_t> connections{0};
+    std::atomic<bool> listenerDone{false};
 
     mutable std::mutex mutex;
     std::condition_variable released;
@@ -199,9 +200,13 @@ struct RelaySandbox::Impl {
             port = -1;
         }
         if (port <= 0) throw std::runtime_error("relay sandbox: cannot listen on 127.0.0.1");
-        // The socket already listens, so clients may connect before the
-        // accept loop runs.
-        listener = std::thread([this] { server->listen_after_bind(); });
+        listener = std::thread([this] {
+            server->listen_after_bind();
+            listenerDone = true;
+        });
+        // The server ignores a stop that comes before its accept loop runs,
+        // so the sandbox is ready only once the loop is.
+        while (!server->is_running() && !listenerDone) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
     void stop() {
@@ -212,6 +217,7 @@ struct RelaySandbox::Impl {
         }
         released.notify_all();
         if (server) server->stop();
+        shutDownConnectionsOn(port);
         if (listener.joinable()) listener.join();
     }
 };
