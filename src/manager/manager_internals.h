@@ -13,6 +13,7 @@ struct ManagerInternals {
     static const std::u16string& vantorelVersion(const VantorelComManager& m) { return m.msVantorelVersion; }
     static std::u16string localIPAddress(VantorelComManager& m) { return m.localIPAddress(); }
     static const std::u16string& serviceUrl(const VantorelComManager& m) { return m.msWebServiceName_Live; }
+    static void setServiceUrl(VantorelComManager& m, std::u16string url) { m.msWebServiceName_Live = std::move(url); }
     static std::int32_t& failCyclesFromFail(VantorelComManager& m) { return m.mnSendPositionFailCyclesFromFail; }
     static std::int32_t failCyclesUntilRetry(const VantorelComManager& m) { return m.mnSendPositionFailCyclesUntilRetry; }
     static const std::optional<COM_Order>& pendingOrder(const VantorelComManager& m) { return m.mOrderDataToSend; }
