@@ -186,6 +186,8 @@ struct RelaySandbox::Impl {
             server = std::make_unique<httplib::Server>();
         }
         if (!server->is_valid()) throw std::runtime_error("relay sandbox: cannot use the certificate or key");
+        // Without it each reply waits on the peer's delayed acknowledgement.
+        server->set_tcp_nodelay(true);
         server->new_task_queue = [this] { return new CountingQueue(connections); };
         server->Post(kEndpointPattern, [this](const httplib::Request& q, httplib::Response& r) { onDocument(q, r); });
         server->Post("/_sandbox/script", [this](const httplib::Request& q, httplib::Response& r) { onScript(q, r); });
