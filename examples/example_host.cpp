@@ -119,6 +119,7 @@ void objectHostDay() {
     order.mnPositionQuantity = 2;
     order.mePurpose = 0;
     order.mnQuantity = 2;
+    order.mnTime = DateTime{637426746000000000, false};  // 2020-12-04 10:30:00
     std::printf("  host log: %s\n",
                 vcom::text::toUtf8(manager.logToVL(LogSubject(order), LogType::ORDEREXE_VL_Post_OK)).c_str());
     std::printf("NT8 order: %d\n", manager.SendOrderData_NT8(order));

@@ -22,6 +22,14 @@ url=$(sed -n 's/^listening \(.*\)$/\1/p' "$work/sandbox.out" | head -n 1)
 [ -n "$url" ] || { echo "the sandbox did not start" >&2; cat "$work/sandbox.out" >&2; exit 1; }
 echo "relay sandbox at $url"
 
+# The service's answers for the TS9 part of the day, in the order of its
+# posts: the initialize, the order (with entries for the host's log), the
+# position sync; everything after them is accepted without a description.
+script() { curl -s -o /dev/null -X POST -H 'Content-Type: application/json' --data "$1" "${url}_sandbox/script"; }
+script '{"body":"{\"OK\":true,\"ErrorDescription\":\"\"}"}'
+script '{"body":"{\"OK\":true,\"ErrorDescription\":\"|O|Order 77 received|O|ESZ20 filled 100 @ 101.25\"}"}'
+script '{"body":"{\"OK\":true,\"ErrorDescription\":\"|P|SIM1 ESZ20 100|P|SIM1 NQZ20 -3|P|SIM2 CLF21 7\"}"}'
+
 # The host's configuration goes to a scratch folder, not the user's own.
 XDG_CONFIG_HOME="$work/appdata" VANTOREL_SERVICE_URL="$url" ./build/linux/examples/example_host
 

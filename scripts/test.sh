@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and passes every test suite, on a fresh Debian machine:
 # native (RelWithDebInfo), native with AddressSanitizer + UndefinedBehavior-
-# Sanitizer, and more as they are added below.
+# Sanitizer, with ThreadSanitizer, the fuzz targets for a short fixed
+# number of runs, and the Windows DLL's suite under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,10 @@ run_suite() {
 
 run_suite linux
 run_suite linux-asan
+run_suite linux-tsan
+
+echo "=== suite: fuzz (short fixed runs)"
+bash scripts/fuzz.sh
+
+echo "=== suite: windows (the DLL under Wine)"
+bash scripts/windows-tests.sh
