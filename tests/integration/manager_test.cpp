@@ -14,6 +14,7 @@
 #include "VantorelCom2.h"
 #include "link/service_url.h"
 #include "manager/manager_internals.h"
+#include "platform/platform.h"
 #include "support/sandbox_test.h"
 #include "support/scoped_env.h"
 #include "text/utf.h"
@@ -65,9 +66,10 @@ TEST_F(ManagerFiles, FolderAndFilePathPerSourceCode) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.source);
         VantorelComManager::computeFilePath(c.source, false);
-        const std::string folder = mAppData.path().string() + "/Vantorel/" + c.folderName;
+        const std::string sep = vcom::text::toUtf8(std::u16string(1, vcom::platform::os().pathSeparator()));
+        const std::string folder = mAppData.path().string() + sep + "Vantorel" + sep + c.folderName;
         EXPECT_EQ(vcom::text::toUtf8(VantorelComManager::msFolder), folder);
-        EXPECT_EQ(vcom::text::toUtf8(VantorelComManager::msIniFile), folder + "/VantorelConfig.ini");
+        EXPECT_EQ(vcom::text::toUtf8(VantorelComManager::msIniFile), folder + sep + "VantorelConfig.ini");
         EXPECT_TRUE(fs::is_directory(folder));
     }
 }
@@ -102,10 +104,10 @@ TEST_F(ManagerFiles, FolderThatCannotBeCreatedKeepsTheEarlierFile) {
     const fs::path blocker = mAppData.path() / "plain-file";
     writeBytes(blocker, "x");
     {
-        vcom::testing::ScopedEnv below("XDG_CONFIG_HOME", (blocker / "below").string());
+        vcom::testing::ScopedEnv below(vcom::testing::kAppDataVariable, (blocker / "below").string());
         VantorelComManager manager(7, u"10", 1);
         EXPECT_EQ(VantorelComManager::msIniFile, earlier);
-        EXPECT_EQ(vcom::text::toUtf8(VantorelComManager::msFolder), (blocker / "below/Vantorel/kxts10").string());
+        EXPECT_EQ(fs::path(vcom::text::toUtf8(VantorelComManager::msFolder)), blocker / "below" / "Vantorel" / "kxts10");
         manager.msKXAPIKey = u"kept";
         manager.setLiteComDataToIniFile();
     }
@@ -116,7 +118,7 @@ TEST_F(ManagerFiles, FolderThatCannotBeCreatedKeepsTheEarlierFile) {
 TEST_F(ManagerFiles, NoFolderEverReachedReadsAndWritesNothing) {
     const fs::path blocker = mAppData.path() / "plain-file";
     writeBytes(blocker, "x");
-    vcom::testing::ScopedEnv below("XDG_CONFIG_HOME", (blocker / "below").string());
+    vcom::testing::ScopedEnv below(vcom::testing::kAppDataVariable, (blocker / "below").string());
     VantorelComManager manager(4, u"9", 1);
     EXPECT_EQ(VantorelComManager::msIniFile, u"");
     manager.msKXAPIKey = u"k";

@@ -15,11 +15,6 @@ namespace vcom::testing {
 
 namespace {
 
-#ifdef _WIN32
-constexpr const char* kAppDataVariable = "VANTOREL_APPDATA_DIR";  // the Windows layer's test override
-#else
-constexpr const char* kAppDataVariable = "XDG_CONFIG_HOME";
-#endif
 constexpr const char* kCaBundleVariable = "VANTOREL_CA_BUNDLE";
 
 std::filesystem::path freshTempFolder() {

@@ -14,6 +14,13 @@
 
 namespace vcom::testing {
 
+// The environment variable that moves the roaming application-data folder.
+#ifdef _WIN32
+inline constexpr const char* kAppDataVariable = "VANTOREL_APPDATA_DIR";  // the Windows layer's test override
+#else
+inline constexpr const char* kAppDataVariable = "XDG_CONFIG_HOME";
+#endif
+
 // Resets every process-wide state of the library (current manager,
 // registry, monitor, stop flag, instance count, configuration path, last
 // error) to its value at load.
