@@ -2,27 +2,21 @@
 // manager's lifecycle, the process-wide aids and bad arguments.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "VantorelCom2.h"
+#include "support/c_results.h"
 #include "support/sandbox_test.h"
 
 namespace {
 
-std::string take(char* text) {
-    EXPECT_NE(text, nullptr) << "text results are never null";
-    std::string s = text ? text : "";
-    std::free(text);
-    return s;
-}
-
-std::u16string take(VL_WCHAR* text) {
-    EXPECT_NE(text, nullptr) << "text results are never null";
-    std::u16string s = text ? std::u16string(text) : std::u16string();
-    std::free(text);
-    return s;
+// Text results are never null, an empty one neither.
+template <class Result>
+auto take(Result* result) {
+    auto text = vcom::testing::takeResult(result);
+    EXPECT_TRUE(text.has_value()) << "a text result was null";
+    return text.value_or(typename decltype(text)::value_type());
 }
 
 std::vector<std::string> endpoints(const vcom::sandbox::RelaySandbox& sandbox) {

@@ -15,6 +15,7 @@
 #include "link/service_url.h"
 #include "manager/manager_internals.h"
 #include "platform/platform.h"
+#include "support/c_results.h"
 #include "support/sandbox_test.h"
 #include "support/scoped_env.h"
 #include "text/utf.h"
@@ -344,13 +345,13 @@ TEST_F(ManagerMessages, InitializeExportWritesTheKeyAndReadInitialDataFindsIt) {
     char* key = ReadInitialData_TS9(7);
     ASSERT_NE(key, nullptr);
     EXPECT_STREQ(key, "ts10-key");
-    std::free(key);
+    vcom::testing::freeResult(key);
     EXPECT_EQ(iniFile(), appData() / "Vantorel/kxts10/VantorelConfig.ini");
 
     char* none = ReadInitialData_TS9(4);
     ASSERT_NE(none, nullptr);
     EXPECT_STREQ(none, "");
-    std::free(none);
+    vcom::testing::freeResult(none);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "VantorelCom/VantorelComManager.h"
 #include "VantorelCom2.h"
 #include "support/json_check.h"
+#include "support/c_results.h"
 #include "support/sandbox_test.h"
 #include "support/scoped_env.h"
 #include "text/utf.h"
@@ -23,17 +24,8 @@ using vcom::text::fromUtf8;
 
 constexpr std::int64_t kSeptember2020Eastern = 637355824000000000;  // nTime 1600000000 under UTC
 
-// Results of the C functions are the caller's to free.
-std::u16string takeAnsi(char* result) {
-    std::u16string text = result ? fromUtf8(result) : u"<null>";
-    std::free(result);
-    return text;
-}
-std::u16string takeWide(VL_WCHAR* result) {
-    std::u16string text = result ? std::u16string(result) : u"<null>";
-    std::free(result);
-    return text;
-}
+using vcom::testing::takeAnsi;
+using vcom::testing::takeWide;
 
 void setTs9() { SendOrderData_set_TS9("SIM1", 101.25, 660411000, "77", 1, 2, 100, 0, 100, 0, "ESZ20"); }
 void setTs10() { SendOrderData_set_TS10("SIM1", 101.25, 660411000, "77", 1, 2, 100, 0, 100, 0, "ESZ20"); }

@@ -11,6 +11,7 @@
 #include "VantorelCom2.h"
 #include "manager/manager_internals.h"
 #include "support/json_check.h"
+#include "support/c_results.h"
 #include "support/sandbox_test.h"
 #include "text/utf.h"
 
@@ -21,17 +22,8 @@ using vcom::sandbox::ScriptedReply;
 using vcom::text::fromUtf8;
 using vcom::text::toUtf8;
 
-// Results of the C functions are the caller's to free.
-std::u16string takeAnsi(char* result) {
-    std::u16string text = result ? fromUtf8(result) : u"<null>";
-    std::free(result);
-    return text;
-}
-std::u16string takeWide(VL_WCHAR* result) {
-    std::u16string text = result ? std::u16string(result) : u"<null>";
-    std::free(result);
-    return text;
-}
+using vcom::testing::takeAnsi;
+using vcom::testing::takeWide;
 
 // One flat host kind driven through its own C functions. `add(n)` adds a
 // record whose numbers carry n; `expected(n)` is its position object.
