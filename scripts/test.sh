@@ -20,6 +20,7 @@ run_suite() {
 run_suite linux
 run_suite linux-asan
 run_suite linux-tsan
+run_suite linux-tsan
 
 echo "=== suite: fuzz (short fixed runs)"
 bash scripts/fuzz.sh

@@ -189,7 +189,9 @@ TEST_F(ReliabilityFaults, ReplyCutInTheMiddle) {
         const bool accepted = LinkProbe(server.url()).postUtf8Document(u"sendOrder", "{\"n\":1}");
         printOutcome(cut.name, accepted);
         EXPECT_FALSE(accepted) << "a reply that never arrived whole is no acceptance";
-        if (cut.transportText) EXPECT_FALSE(lastError().empty());
+        if (cut.transportText) {
+            EXPECT_FALSE(lastError().empty());
+        }
     }
 }
 
