@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct ReplyCase {
@@ -10,6 +12,9 @@ struct ReplyCase {
     bool accepted;
     std::u16string lastError;
 };
+
+// The case's name is the test's name already; print only that.
+void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
 
 const ReplyCase kCases[] = {
     {"SuccessWithoutDescription", u"{\"OK\":true}", true, u""},
