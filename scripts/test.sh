@@ -20,7 +20,6 @@ run_suite() {
 run_suite linux
 run_suite linux-asan
 run_suite linux-tsan
-run_suite linux-tsan
 
 echo "=== suite: fuzz (short fixed runs)"
 bash scripts/fuzz.sh
