@@ -19,7 +19,7 @@ packages=(
   g++ clang libclang-rt-14-dev
   libcurl4-openssl-dev libssl-dev openssl
   libcpp-httplib-dev nlohmann-json3-dev rapidjson-dev
-  libhowardhinnant-date-dev tzdata
+  libhowardhinnant-date-dev tzdata locales
   libgtest-dev libgmock-dev googletest libbenchmark-dev
 )
 if [ "$want_windows" -eq 1 ]; then
